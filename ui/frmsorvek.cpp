@@ -251,7 +251,11 @@ void frmSorvek::showEvent(QShowEvent* event) {
     // Centred on its screen the first time it shows; where the user moves it later is theirs.
     if (!centred_ && !event->spontaneous()) {
         centred_ = true;
-        if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+        // Where the frame is not known yet (X11 before the first map) this centres the client area.
+        if (const QScreen* s = screen()) {
+            const QRect frame(QPoint(), frameGeometry().size());
+            move(s->availableGeometry().center() - frame.center());
+        }
     }
     QWidget::showEvent(event);
 }
