@@ -10,11 +10,10 @@ namespace {
 
 // A panel reads as static text named by its caption; one that holds controls reads as a group.
 class Panel3DAccessible : public QAccessibleWidget {
-public:
+  public:
     explicit Panel3DAccessible(Panel3D* panel)
-        : QAccessibleWidget(panel,
-                            panel->children().isEmpty() ? QAccessible::StaticText
-                                                        : QAccessible::Grouping) {}
+        : QAccessibleWidget(panel, panel->children().isEmpty() ? QAccessible::StaticText
+                                                               : QAccessible::Grouping) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
@@ -25,8 +24,9 @@ public:
 
 // The hidden labels only carry data: no name, no text, no role.
 class HiddenLabelAccessible : public QAccessibleWidget {
-public:
-    explicit HiddenLabelAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::NoRole) {}
+  public:
+    explicit HiddenLabelAccessible(QWidget* label)
+        : QAccessibleWidget(label, QAccessible::NoRole) {}
 
     QString text(QAccessible::Text) const override { return {}; }
     QAccessible::State state() const override {
@@ -48,4 +48,6 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
 
 }  // namespace
 
-void InstallAccessibility() { QAccessible::installFactory(Factory); }
+void InstallAccessibility() {
+    QAccessible::installFactory(Factory);
+}

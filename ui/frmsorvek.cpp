@@ -20,7 +20,9 @@ namespace {
 // pixels, so high-DPI scaling keeps the proportions.
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
+constexpr int Px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 constexpr QRect Twips(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
@@ -29,8 +31,12 @@ constexpr QRect Twips(int left, int top, int width, int height) {
 constexpr QSize kClientSize(Px(8100), Px(2715));
 
 // Every strip spans the window but for its margins; the row strips are evenly spaced.
-constexpr QRect Strip(int top, int height) { return Twips(60, top, 7995, height); }
-constexpr QRect RowStrip(int row) { return Strip(900 + 360 * row, 315); }
+constexpr QRect Strip(int top, int height) {
+    return Twips(60, top, 7995, height);
+}
+constexpr QRect RowStrip(int row) {
+    return Strip(900 + 360 * row, 315);
+}
 
 // 8.25 pt at 96 dpi. Pixel sizes keep text in proportion to the fixed layout at any logical dpi.
 constexpr int kFontPixels = 11;
@@ -58,13 +64,31 @@ QFont FittingFont(const std::vector<std::pair<QString, QSize>>& texts) {
     return SansSerif(kSmallestFontPixels);
 }
 
-QLabel* MakeLabel(const QString& caption, const QRect& geometry, QWidget* parent,
-                  bool windowTextColor = true) {
+QLabel* MakeLabel(const QString& objectName, const QString& caption, const QRect& geometry,
+                  QWidget* parent, bool windowTextColor = true) {
     auto* label = new QLabel(caption, parent);
+    label->setObjectName(objectName);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     if (windowTextColor) label->setForegroundRole(QPalette::WindowText);
     return label;
+}
+
+// A text box with no length limit (Qt's default is 32767) that filters nothing.
+QLineEdit* MakeTextBox(const QString& objectName, const QString& text, const QRect& geometry,
+                       const QString& accessibleName, QWidget* parent) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(objectName);
+    box->setGeometry(geometry);
+    box->setAccessibleName(accessibleName);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    // White, as on a light desktop; a dark desktop keeps its own field colours.
+    if (!IsDarkFace(box->palette())) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        box->setPalette(palette);
+    }
+    return box;
 }
 
 Panel3D* MakeStrip(const QString& objectName, const QRect& geometry, QWidget* parent) {
@@ -125,47 +149,28 @@ void frmSorvek::createOptionsStrip() {
     chkCompression->setGeometry(Twips(780, 90, 1515, 195));
     chkCompression->setForegroundRole(QPalette::WindowText);
 
-    Label7 = MakeLabel(QStringLiteral("HD Size (GB)"), Twips(2340, 90, 1035, 195), Panel3D3);
-    Label7->setObjectName(QStringLiteral("Label7"));
-
-    HDSizeGB = new QLineEdit(QStringLiteral("20"), Panel3D3);
-    HDSizeGB->setObjectName(QStringLiteral("HDSizeGB"));
-    HDSizeGB->setGeometry(Twips(3360, 60, 615, 285));
-    HDSizeGB->setAccessibleName(QStringLiteral("HD Size (GB)"));
-
-    Label5 = MakeLabel(QStringLiteral("Song Length (min)"), Twips(4080, 90, 1395, 195), Panel3D3);
-    Label5->setObjectName(QStringLiteral("Label5"));
-
-    SongLengthL = new QLineEdit(QStringLiteral("3.5"), Panel3D3);
-    SongLengthL->setObjectName(QStringLiteral("SongLengthL"));
-    SongLengthL->setGeometry(Twips(5520, 60, 495, 285));
-    SongLengthL->setAccessibleName(QStringLiteral("Song Length (min)"));
-
-    for (QLineEdit* box : {HDSizeGB, SongLengthL}) {
-        box->setMaxLength(std::numeric_limits<int>::max());  // no limit (Qt's default is 32767)
-        box->setCursorPosition(box->text().size());
-        // White, as on a light desktop; a dark desktop keeps its own field colours.
-        if (!IsDarkFace(box->palette())) {
-            QPalette palette = box->palette();
-            palette.setColor(QPalette::Base, Qt::white);
-            box->setPalette(palette);
-        }
-    }
+    Label7 = MakeLabel(QStringLiteral("Label7"), QStringLiteral("HD Size (GB)"),
+                       Twips(2340, 90, 1035, 195), Panel3D3);
+    HDSizeGB = MakeTextBox(QStringLiteral("HDSizeGB"), QStringLiteral("20"),
+                           Twips(3360, 60, 615, 285), Label7->text(), Panel3D3);
+    Label5 = MakeLabel(QStringLiteral("Label5"), QStringLiteral("Song Length (min)"),
+                       Twips(4080, 90, 1395, 195), Panel3D3);
+    SongLengthL = MakeTextBox(QStringLiteral("SongLengthL"), QStringLiteral("3.5"),
+                              Twips(5520, 60, 495, 285), Label5->text(), Panel3D3);
 }
 
 void frmSorvek::createHeadingsStrip() {
-    const QString row = QStringLiteral("Label%1");
-    Label2 = MakeLabel(QStringLiteral("Quality"), Twips(60, 60, 675, 195), Panel3D2);
-    Label3 = MakeLabel(QStringLiteral("kHz"), Twips(1620, 60, 555, 195), Panel3D2);
-    Label4 = MakeLabel(QStringLiteral("Per hour"), Twips(2640, 60, 1875, 195), Panel3D2);
-    Label8 = MakeLabel(QStringLiteral("Number of Hours?"), Twips(5040, 60, 1395, 195), Panel3D2);
-    Label6 = MakeLabel(QStringLiteral("Number of Songs?"), Twips(6480, 60, 1455, 195), Panel3D2);
+    Label2 = MakeLabel(QStringLiteral("Label2"), QStringLiteral("Quality"), Twips(60, 60, 675, 195),
+                       Panel3D2);
+    Label3 = MakeLabel(QStringLiteral("Label3"), QStringLiteral("kHz"), Twips(1620, 60, 555, 195),
+                       Panel3D2);
+    Label4 = MakeLabel(QStringLiteral("Label4"), QStringLiteral("Per hour"),
+                       Twips(2640, 60, 1875, 195), Panel3D2);
+    Label8 = MakeLabel(QStringLiteral("Label8"), QStringLiteral("Number of Hours?"),
+                       Twips(5040, 60, 1395, 195), Panel3D2);
+    Label6 = MakeLabel(QStringLiteral("Label6"), QStringLiteral("Number of Songs?"),
+                       Twips(6480, 60, 1455, 195), Panel3D2);
     Label6->setAlignment(Qt::AlignCenter);
-    Label2->setObjectName(row.arg(2));
-    Label3->setObjectName(row.arg(3));
-    Label4->setObjectName(row.arg(4));
-    Label8->setObjectName(row.arg(8));
-    Label6->setObjectName(row.arg(6));
 }
 
 QLabel* frmSorvek::createRowStrip(std::size_t row, Panel3D* strip, int labelNumber,
@@ -173,9 +178,9 @@ QLabel* frmSorvek::createRowStrip(std::size_t row, Panel3D* strip, int labelNumb
     const tollvane::QualityPreset& preset = tollvane::kQualityPresets[row];
     const QString index = QStringLiteral("(%1)").arg(row);
 
-    QLabel* label = MakeLabel(QString::fromStdString(preset.label), Twips(60, 60, 1395, 195), strip,
-                              windowTextColor);
-    label->setObjectName(QStringLiteral("Label%1").arg(labelNumber));
+    QLabel* label =
+        MakeLabel(QStringLiteral("Label%1").arg(labelNumber), QString::fromStdString(preset.label),
+                  Twips(60, 60, 1395, 195), strip, windowTextColor);
     rowLabels_[row] = label;
 
     // Lies over the right end of the row label, never shown.
@@ -244,7 +249,8 @@ void frmSorvek::applyFonts() {
     // The options caption has a font of its own; the inputs on that strip keep the window's.
     Panel3D3->setFont(SansSerif(kFontPixels));
     for (QWidget* input : Panel3D3->findChildren<QWidget*>()) input->setFont(font());
-    for (QLabel* frameBytes : MultipleFactorL) frameBytes->setFont(SansSerif(kFontPixels, QFont::Bold));
+    for (QLabel* frameBytes : MultipleFactorL)
+        frameBytes->setFont(SansSerif(kFontPixels, QFont::Bold));
 }
 
 void frmSorvek::showEvent(QShowEvent* event) {
@@ -280,7 +286,15 @@ void frmSorvek::RefreshResults() {
     }
 }
 
-void frmSorvek::Load() { RefreshResults(); }
-void frmSorvek::chkCompressionClick() { RefreshResults(); }
-void frmSorvek::HDSizeGBChange() { RefreshResults(); }
-void frmSorvek::SongLengthLChange() { RefreshResults(); }
+void frmSorvek::Load() {
+    RefreshResults();
+}
+void frmSorvek::chkCompressionClick() {
+    RefreshResults();
+}
+void frmSorvek::HDSizeGBChange() {
+    RefreshResults();
+}
+void frmSorvek::SongLengthLChange() {
+    RefreshResults();
+}

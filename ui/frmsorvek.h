@@ -14,13 +14,13 @@ class Panel3D;
 class frmSorvek : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit frmSorvek(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     using Row = std::array<Panel3D*, tollvane::kQualityRows>;
 
     void createOptionsStrip();

@@ -6,7 +6,7 @@
 class HiddenLabel : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     explicit HiddenLabel(const QString& text, QWidget* parent = nullptr) : QLabel(text, parent) {
         hide();
     }

@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QPalette>
 
-bool IsDarkFace(const QPalette& palette) { return palette.color(QPalette::Button).lightness() < 128; }
+bool IsDarkFace(const QPalette& palette) {
+    return palette.color(QPalette::Button).lightness() < 128;
+}
 
 Panel3D::Panel3D(Bevel bevel, QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | (bevel == Bevel::Raised ? QFrame::Raised : QFrame::Sunken));

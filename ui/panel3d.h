@@ -12,7 +12,7 @@ bool IsDarkFace(const QPalette& palette);
 class Panel3D : public QFrame {
     Q_OBJECT
 
-public:
+  public:
     enum class Bevel { Raised, Inset };
     // Black captions assume a light button face; on a dark one they take the window-text colour.
     enum class CaptionColor { WindowText, Black };
@@ -31,10 +31,10 @@ public:
     // The colour the caption is drawn in under the current palette.
     QColor effectiveCaptionColor() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString caption_;
     CaptionColor captionColor_ = CaptionColor::WindowText;
     Qt::Alignment captionAlignment_ = Qt::AlignLeft | Qt::AlignVCenter;

@@ -19,6 +19,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM  # a killed test still cleans up, through the EXIT trap
 
 failures=0
 check() {  # check DESCRIPTION COMMAND...

@@ -20,7 +20,9 @@ using Cells = QStringList;  // the twenty result captions, row by row: MB, GB, h
 
 const char* const kResultColumns[] = {"PerHourP", "PerHourgP", "OneGBP", "SongPerGP"};
 
-QString Indexed(const char* name, int row) { return QStringLiteral("%1(%2)").arg(name).arg(row); }
+QString Indexed(const char* name, int row) {
+    return QStringLiteral("%1(%2)").arg(name).arg(row);
+}
 
 template <typename T>
 T* Find(const QWidget& window, const QString& name) {
@@ -39,8 +41,8 @@ Cells ResultCells(const QWidget& window) {
 
 // What the window must show for these inputs, row by row.
 Cells Expected(const QString& drive, const QString& song, bool compressed) {
-    const auto rows = tollvane::Recalculate(
-        {song.toStdString(), drive.toStdString(), compressed}, tollvane::kQualityPresets);
+    const auto rows = tollvane::Recalculate({song.toStdString(), drive.toStdString(), compressed},
+                                            tollvane::kQualityPresets);
     Cells cells;
     for (const auto& r : rows) {
         for (const auto& text : {r.perHourMb, r.perHourGb, r.hours, r.songs})
@@ -75,7 +77,7 @@ void ClearBox(QLineEdit* box) {
 
 // Records the caption that a cell holds when it is first painted.
 class FirstPaint : public QObject {
-public:
+  public:
     QString caption;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && caption.isNull())
@@ -89,7 +91,7 @@ public:
 class FrmSorvekTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { InstallAccessibility(); }
 
     void opensWithTheOpeningResults() {
@@ -102,8 +104,8 @@ private slots:
         QCOMPARE(firstPaint.caption, QStringLiteral("151.41 Mb"));
 
         const Cells cells = ResultCells(window);
-        QCOMPARE(Column(cells, 0), (Cells{"151.41 Mb", "219.73 Mb", "439.45 Mb", "302.81 Mb",
-                                          "605.62 Mb"}));
+        QCOMPARE(Column(cells, 0),
+                 (Cells{"151.41 Mb", "219.73 Mb", "439.45 Mb", "302.81 Mb", "605.62 Mb"}));
         QCOMPARE(Column(cells, 1),
                  (Cells{"0.148 Gb", "0.215 Gb", "0.429 Gb", "0.296 Gb", "0.591 Gb"}));
         QCOMPARE(Column(cells, 2), (Cells{"135.3", "93.2", "46.6", "67.6", "33.8"}));
@@ -119,11 +121,16 @@ private slots:
     void refreshesOnEveryKeystroke_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("drive 120") << "HDSizeGB" << "120";
-        QTest::newRow("drive -20") << "HDSizeGB" << "-20";
-        QTest::newRow("song 0.9") << "SongLengthL" << "0.9";
-        QTest::newRow("song -1") << "SongLengthL" << "-1";
-        QTest::newRow("drive 3,5GB") << "HDSizeGB" << "3,5GB";
+        QTest::newRow("drive 120") << "HDSizeGB"
+                                   << "120";
+        QTest::newRow("drive -20") << "HDSizeGB"
+                                   << "-20";
+        QTest::newRow("song 0.9") << "SongLengthL"
+                                  << "0.9";
+        QTest::newRow("song -1") << "SongLengthL"
+                                 << "-1";
+        QTest::newRow("drive 3,5GB") << "HDSizeGB"
+                                     << "3,5GB";
     }
     void refreshesOnEveryKeystroke() {
         QFETCH(QString, box);
@@ -159,7 +166,8 @@ private slots:
         ClearBox(Find<QLineEdit>(window, QStringLiteral("SongLengthL")));
         const Cells after = ResultCells(window);
         QCOMPARE(Column(after, 3), Cells(5, QStringLiteral("-----")));
-        for (int column = 0; column < 3; ++column) QCOMPARE(Column(after, column), Column(before, column));
+        for (int column = 0; column < 3; ++column)
+            QCOMPARE(Column(after, column), Column(before, column));
     }
 
     void compressionTogglesByMouseAndKeyboard() {
@@ -319,9 +327,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QPoint offset =
             window.frameGeometry().center() - window.screen()->availableGeometry().center();
-        QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QStringLiteral("off by %1, %2")
-                                                               .arg(offset.x())
-                                                               .arg(offset.y())));
+        QVERIFY2(offset.manhattanLength() <= 1,
+                 qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
     }
 
     void closingEndsTheEventLoop() {

@@ -8,10 +8,10 @@ namespace {
 
 // The 16 colours of the classic 4-bit palette.
 const QList<QRgb> kPalette = {
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255),
+    qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+    qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+    qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
 };
 constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kDarkMagenta = 0xff800080;
@@ -33,12 +33,12 @@ QByteArray EncodeIcoImage(const QImage& image) {
     const int colorRow = ((size * 4 + 31) / 32) * 4;  // rows are padded to 4 bytes
     const int maskRow = ((size + 31) / 32) * 4;
     QByteArray out;
-    Append32(out, 40);                               // BITMAPINFOHEADER
+    Append32(out, 40);  // BITMAPINFOHEADER
     Append32(out, size);
-    Append32(out, 2 * size);                         // colour bits and mask together
+    Append32(out, 2 * size);  // colour bits and mask together
     Append16(out, 1);
     Append16(out, 4);
-    Append32(out, 0);                                // no compression
+    Append32(out, 0);  // no compression
     Append32(out, (colorRow + maskRow) * size);
     Append32(out, 0);
     Append32(out, 0);
@@ -82,8 +82,8 @@ QImage DrawTollvaneIcon(int size) {
     const int dot = size >= 32 ? 2 : 1;
     const int near = size >= 32 ? 3 : 1;
     const int far = size - near - dot - 1;
-    for (const QPoint corner : {QPoint(near, near), QPoint(far, near), QPoint(near, far),
-                                QPoint(far, far)}) {
+    for (const QPoint corner :
+         {QPoint(near, near), QPoint(far, near), QPoint(near, far), QPoint(far, far)}) {
         painter.fillRect(QRect(corner + QPoint(1, 1), QSize(dot, dot)), QColor(kBlack));
         painter.fillRect(QRect(corner, QSize(dot, dot)), QColor(kWhite));
     }
