@@ -51,17 +51,23 @@ QFont SansSerif(int pixels, QFont::Weight weight = QFont::Normal) {
     return font;
 }
 
-// The largest font, up to kFontPixels, in which every text fits the size of its control.
+// The largest font, up to kFontPixels, in which every text fits the size of its control. Widths
+// grow in proportion to the pixel size, so one measurement says how far to shrink; every size
+// measured loads a font of its own, which start-up pays for.
 QFont FittingFont(const std::vector<std::pair<QString, QSize>>& texts) {
-    for (int pixels = kFontPixels; pixels > kSmallestFontPixels; --pixels) {
+    int pixels = kFontPixels;
+    while (pixels > kSmallestFontPixels) {
         const QFontMetrics metrics(SansSerif(pixels));
-        const bool fits = std::all_of(texts.begin(), texts.end(), [&](const auto& t) {
-            return metrics.horizontalAdvance(t.first) <= t.second.width() &&
-                   metrics.height() <= t.second.height();
-        });
-        if (fits) return SansSerif(pixels);
+        double scale = 1.0;
+        for (const auto& [text, size] : texts) {
+            const int width = metrics.horizontalAdvance(text);
+            if (width > 0) scale = std::min(scale, double(size.width()) / width);
+            scale = std::min(scale, double(size.height()) / metrics.height());
+        }
+        if (scale >= 1.0) break;
+        pixels = std::min(pixels - 1, static_cast<int>(pixels * scale));
     }
-    return SansSerif(kSmallestFontPixels);
+    return SansSerif(std::max(pixels, kSmallestFontPixels));
 }
 
 QLabel* MakeLabel(const QString& objectName, const QString& caption, const QRect& geometry,
