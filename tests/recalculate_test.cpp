@@ -8,6 +8,7 @@
 #include <string>
 
 #include "number_text.h"
+#include "space_per_hour.h"
 
 namespace tollvane {
 namespace {
@@ -48,13 +49,6 @@ TEST(QualityPresets, AreTheFiveLevelsInOrder) {
 
 // The space per hour depends only on the row and the compression flag.
 TEST(Recalculate, SpacePerHourIsOneOfTenPairs) {
-    const std::array<std::array<std::string, 4>, kQualityRows> pairs = {{
-        {"151.41 Mb", "0.148 Gb", "37.85 Mb", "0.037 Gb"},
-        {"219.73 Mb", "0.215 Gb", "54.93 Mb", "0.054 Gb"},
-        {"439.45 Mb", "0.429 Gb", "109.86 Mb", "0.107 Gb"},
-        {"302.81 Mb", "0.296 Gb", "75.70 Mb", "0.074 Gb"},
-        {"605.62 Mb", "0.591 Gb", "151.41 Mb", "0.148 Gb"},
-    }};
     const std::string drives[] = {"20", "0", "-20", "", "1" + std::string(400, '0')};
     const std::string songs[] = {"3.5", "0", "abc", "1" + std::string(50, '0')};
     for (const std::string& drive : drives) {
@@ -64,8 +58,9 @@ TEST(Recalculate, SpacePerHourIsOneOfTenPairs) {
                              (compressed ? ", compressed" : ""));
                 const auto rows = Compute(drive, song, compressed);
                 for (std::size_t i = 0; i < kQualityRows; ++i) {
-                    EXPECT_EQ(rows[i].perHourMb, pairs[i][compressed ? 2 : 0]);
-                    EXPECT_EQ(rows[i].perHourGb, pairs[i][compressed ? 3 : 1]);
+                    const auto& pair = testing::kSpacePerHour[i];
+                    EXPECT_EQ(rows[i].perHourMb, compressed ? pair.compressedMb : pair.mb);
+                    EXPECT_EQ(rows[i].perHourGb, compressed ? pair.compressedGb : pair.gb);
                 }
             }
         }

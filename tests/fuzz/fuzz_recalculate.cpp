@@ -7,19 +7,11 @@
 #include <string_view>
 
 #include "recalculate.h"
+#include "space_per_hour.h"
 
 namespace {
 
 using tollvane::kQualityRows;
-
-// MB and GB per hour, per row: not compressed, then compressed.
-const std::array<std::array<std::string_view, 4>, kQualityRows> kPairs = {{
-    {"151.41 Mb", "0.148 Gb", "37.85 Mb", "0.037 Gb"},
-    {"219.73 Mb", "0.215 Gb", "54.93 Mb", "0.054 Gb"},
-    {"439.45 Mb", "0.429 Gb", "109.86 Mb", "0.107 Gb"},
-    {"302.81 Mb", "0.296 Gb", "75.70 Mb", "0.074 Gb"},
-    {"605.62 Mb", "0.591 Gb", "151.41 Mb", "0.148 Gb"},
-}};
 
 bool IsInfinity(std::string_view t) {
     return t == "\u221E" || t == "-\u221E";
@@ -48,8 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto rows = tollvane::Recalculate({song, drive, compressed}, tollvane::kQualityPresets);
     for (std::size_t i = 0; i < kQualityRows; ++i) {
         const auto& row = rows[i];
-        if (row.perHourMb != kPairs[i][compressed ? 2 : 0]) std::abort();
-        if (row.perHourGb != kPairs[i][compressed ? 3 : 1]) std::abort();
+        const auto& pair = tollvane::testing::kSpacePerHour[i];
+        if (row.perHourMb != (compressed ? pair.compressedMb : pair.mb)) std::abort();
+        if (row.perHourGb != (compressed ? pair.compressedGb : pair.gb)) std::abort();
         if (!IsOneDecimal(row.hours) && !IsInfinity(row.hours)) std::abort();
         // A drive beyond double gives infinitely many songs; infinity over infinity is "-----".
         if (!IsInteger(row.songs) && !IsInfinity(row.songs) && row.songs != "-----") std::abort();
